@@ -1,0 +1,294 @@
+#include "Unit1.h"
+
+#include "RecordPage.h"
+#include "Statement.h"
+#include "TApplication.h"
+#include "TComboBox.h"
+#include "TEdit.h"
+#include "TRichEdit.h"
+
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+using composer::InputDecl;
+using composer::InputKind;
+using composer::Placement;
+using composer::RecordPage;
+
+// The forum that both Info page buttons lead to.
+constexpr QStringView kForumHost = u"www.quarnet.com.br";
+constexpr QStringView kDeveloperPath = u"/forum/index.php?/user/1-tamsk/";
+constexpr QStringView kTopicPath = u"/forum/index.php?/topic/93-quarnet-varnholt/";
+
+QUrl ForumUrl(QStringView path)
+{
+    return QUrl(u"http://"_qs + kForumHost.toString() + path.toString());
+}
+
+QString ToQString(composer::Text text)
+{
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+QRect ToRect(Placement place)
+{
+    return QRect(place.left, place.top, place.width, place.height);
+}
+
+// Which handlers each record page's "Add" and "Limpar Linhas" buttons call.
+struct RecordPageWiring {
+    const RecordPage *page;
+    void (TMain::*addClick)(QObject *);
+    void (TMain::*clearClick)(QObject *);
+};
+
+const RecordPageWiring kWiring[] = {
+    {&composer::kArmorPage, &TMain::ArmorAddClick, &TMain::ArmorSQLClearClick},
+    {&composer::kEtcItemPage, &TMain::EtcItemAddClick, &TMain::EtcSQLClearClick},
+    {&composer::kWeaponPage, &TMain::WAddClick, &TMain::WSQLClearClick},
+    {&composer::kArmorSetsPage, &TMain::Button1Click, &TMain::ArmorSetSQLClearClick},
+};
+
+template<class Widget>
+Widget *Create(QWidget *parent, composer::Text name, Placement place)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(ToQString(name));
+    widget->setGeometry(ToRect(place));
+    return widget;
+}
+
+QPushButton *CreateButton(QWidget *parent, QStringView name, QStringView caption, QRect place)
+{
+    auto *button = new QPushButton(caption.toString(), parent);
+    button->setObjectName(name.toString());
+    button->setGeometry(place);
+    // Enter presses a focused button as Space does; outside a dialog this
+    // makes no button the window's default.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QWidget *CreateInput(QWidget *page, const InputDecl &decl)
+{
+    const TypingRules rules{decl.maxLength, decl.digitsOnly};
+    QWidget *input = nullptr;
+    if (decl.kind == InputKind::Edit) {
+        auto *edit = Create<TEdit>(page, decl.name, decl.place);
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setText(ToQString(decl.defaultText));
+        edit->setTextHint(ToQString(decl.placeholder));
+        edit->setTypingRules(rules);
+        input = edit;
+    } else {
+        auto *combo = Create<TComboBox>(page, decl.name, decl.place);
+        for (composer::Text choice : decl.choices)
+            combo->addItem(ToQString(choice));
+        const int index = combo->findText(ToQString(decl.defaultText), Qt::MatchExactly);
+        if (index >= 0)
+            combo->setCurrentIndex(index);
+        else
+            combo->setEditText(ToQString(decl.defaultText));
+        combo->setTypingRules(rules);
+        input = combo;
+    }
+    // Only inputs that declare a tooltip show one.
+    input->setToolTip(ToQString(decl.tooltip));
+
+    auto *label = Create<QLabel>(page, decl.label.name, decl.label.place);
+    label->setText(ToQString(decl.label.caption));
+    // A label is as wide as its caption, which the declared width expects.
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    label->setBuddy(input);
+    input->setAccessibleName(label->text());
+    return input;
+}
+
+QString InputText(const QWidget *input)
+{
+    if (const auto *edit = qobject_cast<const QLineEdit *>(input))
+        return edit->text();
+    return static_cast<const QComboBox *>(input)->currentText();
+}
+
+} // namespace
+
+TMain::TMain(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(u"Main"_qs);
+    setWindowTitle(u"Varnholt Quarnet"_qs);
+    setWindowIcon(QIcon(u":/mainicon.ico"_qs));
+    setFixedSize(838, 578);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(u"Image1"_qs);
+    Image1->setGeometry(0, 0, 838, 95);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(QPixmap(u":/banner.bmp"_qs));
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(u"PageControl1"_qs);
+    PageControl1->setGeometry(0, 95, 838, 483);
+    PageControl1->setLayoutDirection(Qt::LeftToRight);
+    PageControl1->setUsesScrollButtons(false);
+
+    std::vector<QWidget *> focusOrder = {PageControl1};
+    for (const RecordPageWiring &wiring : kWiring)
+        PageControl1->addTab(buildRecordPage(*wiring.page, focusOrder), ToQString(wiring.page->caption));
+    PageControl1->addTab(buildInfoPage(focusOrder), u"Info"_qs);
+    PageControl1->setCurrentIndex(0);
+    for (std::size_t i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+}
+
+QWidget *TMain::buildRecordPage(const RecordPage &decl, std::vector<QWidget *> &focusOrder)
+{
+    auto *page = new QWidget;
+    page->setObjectName(ToQString(decl.name));
+
+    RecordPageWidgets widgets{&decl, {}, nullptr};
+    std::vector<std::pair<int, QWidget *>> focusable;
+    for (const InputDecl &input : decl.inputs) {
+        widgets.inputs.push_back(CreateInput(page, input));
+        focusable.emplace_back(input.tabOrder, widgets.inputs.back());
+    }
+
+    const auto wiring = std::find_if(std::begin(kWiring), std::end(kWiring),
+                                     [&decl](const RecordPageWiring &w) { return w.page == &decl; });
+    QPushButton *add = CreateButton(page, ToQString(decl.add.name), ToQString(decl.add.caption), ToRect(decl.add.place));
+    connect(add, &QPushButton::clicked, this, [this, add, handler = wiring->addClick] { (this->*handler)(add); });
+    QPushButton *clear =
+        CreateButton(page, ToQString(decl.clear.name), ToQString(decl.clear.caption), ToRect(decl.clear.place));
+    connect(clear, &QPushButton::clicked, this, [this, clear, handler = wiring->clearClick] { (this->*handler)(clear); });
+
+    widgets.pane = Create<TRichEdit>(page, decl.pane.name, decl.pane.place);
+    QFont paneFont(u"Tahoma"_qs);
+    paneFont.setPixelSize(11);
+    widgets.pane->setFont(paneFont);
+    QPalette palette = widgets.pane->palette();
+    palette.setBrush(QPalette::Text, palette.highlight());
+    widgets.pane->setPalette(palette);
+
+    focusable.emplace_back(decl.add.tabOrder, add);
+    focusable.emplace_back(decl.clear.tabOrder, clear);
+    focusable.emplace_back(decl.pane.tabOrder, widgets.pane);
+    std::sort(focusable.begin(), focusable.end());
+    for (const auto &entry : focusable)
+        focusOrder.push_back(entry.second);
+
+    m_recordPages.push_back(std::move(widgets));
+    return page;
+}
+
+QWidget *TMain::buildInfoPage(std::vector<QWidget *> &focusOrder)
+{
+    auto *page = new QWidget;
+    page->setObjectName(u"Info"_qs);
+
+    auto *group = new QGroupBox(u"Informações"_qs, page);
+    group->setObjectName(u"GroupBox1"_qs);
+    group->setGeometry(3, 3, 807, 110);
+
+    auto *sentence =
+        new QLabel(u"Aplicativo desenvolvido para ajudar a adaptar itens custom para o projeto Quarnet."_qs, group);
+    sentence->setObjectName(u"Label81"_qs);
+    sentence->move(208, 24);
+    sentence->adjustSize();
+
+    // The buttons belong to the page but stand inside the frame, over it.
+    QPushButton *developer = CreateButton(page, u"Button2", u"Desenvolvedor", QRect(296, 55, 105, 34));
+    connect(developer, &QPushButton::clicked, this, [this, developer] { Button2Click(developer); });
+    QPushButton *topic = CreateButton(page, u"Button3", u"Visitar Tópico", QRect(416, 55, 105, 34));
+    connect(topic, &QPushButton::clicked, this, [this, topic] { Button3Click(topic); });
+
+    focusOrder.push_back(developer);
+    focusOrder.push_back(topic);
+    return page;
+}
+
+const TMain::RecordPageWidgets &TMain::widgetsOf(const RecordPage &page) const
+{
+    return *std::find_if(m_recordPages.begin(), m_recordPages.end(),
+                         [&page](const RecordPageWidgets &widgets) { return widgets.decl == &page; });
+}
+
+void TMain::AddStatement(const RecordPage &page)
+{
+    const RecordPageWidgets &widgets = widgetsOf(page);
+    std::vector<QString> texts;
+    texts.reserve(widgets.inputs.size());
+    for (const QWidget *input : widgets.inputs)
+        texts.push_back(InputText(input));
+
+    if (!widgets.pane->addLine(composer::ComposeStatement(page.statement, texts)))
+        TApplication::ShowException(u"RichEdit line insertion error"_qs);
+}
+
+void TMain::ClearPane(const RecordPage &page)
+{
+    widgetsOf(page).pane->clear();
+}
+
+void TMain::ArmorAddClick(QObject *)
+{
+    AddStatement(composer::kArmorPage);
+}
+
+void TMain::ArmorSQLClearClick(QObject *)
+{
+    ClearPane(composer::kArmorPage);
+}
+
+void TMain::EtcItemAddClick(QObject *)
+{
+    AddStatement(composer::kEtcItemPage);
+}
+
+void TMain::EtcSQLClearClick(QObject *)
+{
+    ClearPane(composer::kEtcItemPage);
+}
+
+void TMain::WAddClick(QObject *)
+{
+    AddStatement(composer::kWeaponPage);
+}
+
+void TMain::WSQLClearClick(QObject *)
+{
+    ClearPane(composer::kWeaponPage);
+}
+
+void TMain::Button1Click(QObject *)
+{
+    AddStatement(composer::kArmorSetsPage);
+}
+
+void TMain::ArmorSetSQLClearClick(QObject *)
+{
+    ClearPane(composer::kArmorSetsPage);
+}
+
+void TMain::Button2Click(QObject *)
+{
+    QDesktopServices::openUrl(ForumUrl(kDeveloperPath));
+}
+
+void TMain::Button3Click(QObject *)
+{
+    QDesktopServices::openUrl(ForumUrl(kTopicPath));
+}

@@ -1,0 +1,50 @@
+#include "TComboBox.h"
+
+#include "SingleLineValidator.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+TComboBox::TComboBox(QWidget *parent)
+    : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(NoInsert);
+    setMaxVisibleItems(8);
+    // QComboBox matches an edited text against the choices with its
+    // completer's case rule and then replaces the text by the matching
+    // choice. Without a completer that match is exact, which leaves every
+    // typed text alone; completion is done below instead.
+    setCompleter(nullptr);
+    lineEdit()->setValidator(new SingleLineValidator(lineEdit()));
+}
+
+void TComboBox::keyPressEvent(QKeyEvent *event)
+{
+    if (m_rules.refuses(event, lineEdit())) {
+        event->accept();
+        return;
+    }
+    const bool typing = TypingRules::typesText(event);
+    QComboBox::keyPressEvent(event);
+    if (typing)
+        completeInline();
+}
+
+void TComboBox::completeInline()
+{
+    QLineEdit *edit = lineEdit();
+    const QString typed = edit->text();
+    if (typed.isEmpty() || edit->hasSelectedText() || edit->cursorPosition() != typed.size())
+        return;
+    for (int i = 0; i < count(); ++i) {
+        const QString choice = itemText(i);
+        if (choice.size() > typed.size() && choice.startsWith(typed, Qt::CaseInsensitive)) {
+            // The typed characters stay as typed; the rest of the choice
+            // follows them, selected, so that the next character replaces it.
+            edit->setText(typed + choice.mid(typed.size()));
+            edit->setSelection(int(typed.size()), int(choice.size() - typed.size()));
+            return;
+        }
+    }
+}
