@@ -25,10 +25,21 @@ void TComboBox::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)
+        stepFromTypedChoice();
     const bool typing = TypingRules::typesText(event);
     QComboBox::keyPressEvent(event);
     if (typing)
         completeInline();
+}
+
+// The arrow keys step through the list from the choice the text names, also
+// when the user typed or completed it rather than picking it.
+void TComboBox::stepFromTypedChoice()
+{
+    const int typed = findText(currentText(), Qt::MatchFixedString);
+    if (typed >= 0 && typed != currentIndex())
+        setCurrentIndex(typed);
 }
 
 void TComboBox::completeInline()

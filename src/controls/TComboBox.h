@@ -23,6 +23,7 @@ protected:
 
 private:
     void completeInline();
+    void stepFromTypedChoice();
 
     TypingRules m_rules;
 };

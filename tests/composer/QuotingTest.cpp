@@ -11,6 +11,11 @@ struct QuotingCase {
     QString quoted;
 };
 
+void PrintTo(const QuotingCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class QuotingTest : public testing::TestWithParam<QuotingCase> { };
 
 TEST_P(QuotingTest, QuotesTheTextExactly)

@@ -59,7 +59,19 @@ void MainWindowTest::typeInto(const QString &input, const QString &text)
     QTest::mouseClick(editPart, Qt::LeftButton, {}, editPart->rect().center());
     QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(widget, Qt::Key_Delete);
-    QTest::keyClicks(widget, text);
+    TypeText(widget, text);
+}
+
+void TypeText(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        // QTest knows the keys of ASCII characters only; others come as text
+        // from a key it does not name, as from an input method or a layout.
+        if (c.unicode() < 0x80)
+            QTest::keyClick(widget, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 QString MainWindowTest::focusName() const

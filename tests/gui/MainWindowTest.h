@@ -40,6 +40,9 @@ protected:
     std::unique_ptr<TMain> main;
 };
 
+// Types `text` into `widget` key by key, characters beyond ASCII included.
+void TypeText(QWidget *widget, const QString &text);
+
 // A modal message box as the user met it.
 struct ShownMessage {
     QString title;

@@ -14,6 +14,11 @@ struct WorkedExample {
     qsizetype statedLength = 0; // where the example's length is given independently
 };
 
+inline void PrintTo(const WorkedExample &example, std::ostream *os)
+{
+    *os << example.name;
+}
+
 // The four pages' reference statements, each with an ID and, where the page
 // has one, a name with an apostrophe typed in.
 inline const WorkedExample kWorkedExamples[] = {
