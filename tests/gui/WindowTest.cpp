@@ -26,9 +26,11 @@ TEST_F(MainWindowTest, WindowIsFixedCentredAndCaptioned)
     EXPECT_FALSE(main->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(main->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_TRUE(main->windowFlags() & Qt::WindowCloseButtonHint);
-    const QPoint offCentre = main->geometry().center() - main->screen()->availableGeometry().center();
-    EXPECT_LE(std::abs(offCentre.x()), 1);
-    EXPECT_LE(std::abs(offCentre.y()), 1);
+    // As much room on either side, and above as below.
+    const QRect screen = main->screen()->availableGeometry();
+    const QRect window = main->geometry();
+    EXPECT_LE(std::abs((window.left() - screen.left()) - (screen.right() - window.right())), 1);
+    EXPECT_LE(std::abs((window.top() - screen.top()) - (screen.bottom() - window.bottom())), 1);
     EXPECT_FALSE(main->windowIcon().isNull());
 
     const QFontInfo font(main->font());
