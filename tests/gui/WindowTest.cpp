@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 
@@ -26,11 +27,11 @@ TEST_F(MainWindowTest, WindowIsFixedCentredAndCaptioned)
     EXPECT_FALSE(main->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(main->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_TRUE(main->windowFlags() & Qt::WindowCloseButtonHint);
-    // As much room on either side, and above as below.
-    const QRect screen = main->screen()->availableGeometry();
-    const QRect window = main->geometry();
-    EXPECT_LE(std::abs((window.left() - screen.left()) - (screen.right() - window.right())), 1);
-    EXPECT_LE(std::abs((window.top() - screen.top()) - (screen.bottom() - window.bottom())), 1);
+    // Centred on the screen, give or take the thickness of the window's frame.
+    const QPoint offCentre = main->frameGeometry().center() - main->screen()->availableGeometry().center();
+    const QMargins frame = main->windowHandle()->frameMargins();
+    EXPECT_LE(std::abs(offCentre.x()), frame.left() + frame.right() + 1);
+    EXPECT_LE(std::abs(offCentre.y()), frame.top() + frame.bottom() + 1);
     EXPECT_FALSE(main->windowIcon().isNull());
 
     const QFontInfo font(main->font());
