@@ -59,8 +59,7 @@ const RecordPageWiring kWiring[] = {
     {&composer::kArmorSetsPage, &TMain::Button1Click, &TMain::ArmorSetSQLClearClick},
 };
 
-template<class Widget>
-Widget *Create(QWidget *parent, composer::Text name, Placement place)
+template<class Widget> Widget *Create(QWidget *parent, composer::Text name, Placement place)
 {
     auto *widget = new Widget(parent);
     widget->setObjectName(ToQString(name));
@@ -124,8 +123,9 @@ QString InputText(const QWidget *input)
 } // namespace
 
 TMain::TMain(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(u"Main"_qs);
     setWindowTitle(u"Varnholt Quarnet"_qs);
@@ -167,13 +167,15 @@ QWidget *TMain::buildRecordPage(const RecordPage &decl, std::vector<QWidget *> &
         focusable.emplace_back(input.tabOrder, widgets.inputs.back());
     }
 
-    const auto wiring = std::find_if(std::begin(kWiring), std::end(kWiring),
-                                     [&decl](const RecordPageWiring &w) { return w.page == &decl; });
-    QPushButton *add = CreateButton(page, ToQString(decl.add.name), ToQString(decl.add.caption), ToRect(decl.add.place));
+    const auto wiring = std::find_if(
+        std::begin(kWiring), std::end(kWiring), [&decl](const RecordPageWiring &w) { return w.page == &decl; });
+    QPushButton *add
+        = CreateButton(page, ToQString(decl.add.name), ToQString(decl.add.caption), ToRect(decl.add.place));
     connect(add, &QPushButton::clicked, this, [this, add, handler = wiring->addClick] { (this->*handler)(add); });
-    QPushButton *clear =
-        CreateButton(page, ToQString(decl.clear.name), ToQString(decl.clear.caption), ToRect(decl.clear.place));
-    connect(clear, &QPushButton::clicked, this, [this, clear, handler = wiring->clearClick] { (this->*handler)(clear); });
+    QPushButton *clear
+        = CreateButton(page, ToQString(decl.clear.name), ToQString(decl.clear.caption), ToRect(decl.clear.place));
+    connect(
+        clear, &QPushButton::clicked, this, [this, clear, handler = wiring->clearClick] { (this->*handler)(clear); });
 
     widgets.pane = Create<TRichEdit>(page, decl.pane.name, decl.pane.place);
     QFont paneFont(u"Tahoma"_qs);
@@ -203,8 +205,8 @@ QWidget *TMain::buildInfoPage(std::vector<QWidget *> &focusOrder)
     group->setObjectName(u"GroupBox1"_qs);
     group->setGeometry(3, 3, 807, 110);
 
-    auto *sentence =
-        new QLabel(u"Aplicativo desenvolvido para ajudar a adaptar itens custom para o projeto Quarnet."_qs, group);
+    auto *sentence
+        = new QLabel(u"Aplicativo desenvolvido para ajudar a adaptar itens custom para o projeto Quarnet."_qs, group);
     sentence->setObjectName(u"Label81"_qs);
     sentence->move(208, 24);
     sentence->adjustSize();
@@ -223,7 +225,7 @@ QWidget *TMain::buildInfoPage(std::vector<QWidget *> &focusOrder)
 const TMain::RecordPageWidgets &TMain::widgetsOf(const RecordPage &page) const
 {
     return *std::find_if(m_recordPages.begin(), m_recordPages.end(),
-                         [&page](const RecordPageWidgets &widgets) { return widgets.decl == &page; });
+        [&page](const RecordPageWidgets &widgets) { return widgets.decl == &page; });
 }
 
 void TMain::AddStatement(const RecordPage &page)

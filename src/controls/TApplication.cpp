@@ -4,8 +4,7 @@
 #include <QFontDatabase>
 #include <QMessageBox>
 
-TApplication::TApplication(int &argc, char **argv)
-    : QApplication(argc, argv)
+TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(u"Varnholt"_qs);
     setApplicationVersion(u"1.0.0.9"_qs);

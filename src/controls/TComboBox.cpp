@@ -5,8 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-TComboBox::TComboBox(QWidget *parent)
-    : QComboBox(parent)
+TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(NoInsert);

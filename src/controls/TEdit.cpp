@@ -4,8 +4,7 @@
 
 #include <QKeyEvent>
 
-TEdit::TEdit(QWidget *parent)
-    : QLineEdit(parent)
+TEdit::TEdit(QWidget *parent) : QLineEdit(parent)
 {
     setValidator(new SingleLineValidator(this));
 }

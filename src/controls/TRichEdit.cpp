@@ -1,11 +1,14 @@
 #include "TRichEdit.h"
 
+#include "TypingRules.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
-TRichEdit::TRichEdit(QWidget *parent)
-    : QTextEdit(parent)
+TRichEdit::TRichEdit(QWidget *parent) : QTextEdit(parent)
 {
     setLineWrapMode(WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -43,6 +46,35 @@ bool TRichEdit::addLine(QStringView line)
     cursor.endEditBlock();
     setTextCursor(cursor);
     return true;
+}
+
+qsizetype TRichEdit::room() const
+{
+    const QTextCursor cursor = textCursor();
+    return kCapacity - length() + (cursor.selectionEnd() - cursor.selectionStart());
+}
+
+void TRichEdit::keyPressEvent(QKeyEvent *event)
+{
+    const bool typesCharacters = TypingRules::typesText(event);
+    const bool breaksLine = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if ((typesCharacters || breaksLine) && room() < qMax<qsizetype>(event->text().size(), 1)) {
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void TRichEdit::insertFromMimeData(const QMimeData *source)
+{
+    if (!source->hasText() || source->text().size() <= room()) {
+        QTextEdit::insertFromMimeData(source);
+        return;
+    }
+    // Too long to go in whole: as much of its plain text as fits.
+    QTextCursor cursor = textCursor();
+    cursor.insertText(source->text().left(room()));
+    setTextCursor(cursor);
 }
 
 void TRichEdit::changeEvent(QEvent *event)

@@ -27,7 +27,12 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    // The user's typing and pasting are held to the capacity too.
+    void keyPressEvent(QKeyEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     void hideInactiveSelection();
+    // How many characters may replace the current selection.
+    qsizetype room() const;
 };

@@ -35,7 +35,7 @@ void PrintTo(const TypingCase &c, std::ostream *os)
     *os << c.name;
 }
 
-class TypingTest : public MainWindowTest, public testing::WithParamInterface<TypingCase> {};
+class TypingTest : public MainWindowTest, public testing::WithParamInterface<TypingCase> { };
 
 TEST_P(TypingTest, KeepsWhatTheRulesAllow)
 {
@@ -81,7 +81,7 @@ void PrintTo(const DropDownCase &c, std::ostream *os)
     *os << c.name;
 }
 
-class DropDownTest : public MainWindowTest, public testing::WithParamInterface<DropDownCase> {};
+class DropDownTest : public MainWindowTest, public testing::WithParamInterface<DropDownCase> { };
 
 // Neither Enter nor leaving the list may rewrite a typed text to a choice's
 // capitals or add it to the list.
@@ -136,7 +136,8 @@ TEST_F(MainWindowTest, TypingCompletesToTheFirstChoiceWithoutRegardToCase)
 
     // A completed choice longer than the typing limit goes in whole.
     click(u"ArmorAdd"_qs);
-    EXPECT_TRUE(paneText(u"ArmorSQL"_qs).contains(u", 'rfinger,lfinger', "_qs)) << paneText(u"ArmorSQL"_qs).toStdString();
+    EXPECT_TRUE(paneText(u"ArmorSQL"_qs).contains(u", 'rfinger,lfinger', "_qs))
+        << paneText(u"ArmorSQL"_qs).toStdString();
 }
 
 TEST_F(MainWindowTest, PickingAChoiceLongerThanTheLimitPutsItInWhole)
@@ -163,8 +164,8 @@ TEST_F(MainWindowTest, PickingAChoiceLongerThanTheLimitPutsItInWhole)
 struct PasteCase {
     const char *name;
     QString input;
-    QString before;  // typed first
-    int cursor;      // where the paste goes in that text
+    QString before; // typed first
+    int cursor; // where the paste goes in that text
     QString pasted;
     QString shown;
 };
@@ -174,7 +175,7 @@ void PrintTo(const PasteCase &c, std::ostream *os)
     *os << c.name;
 }
 
-class PasteTest : public MainWindowTest, public testing::WithParamInterface<PasteCase> {};
+class PasteTest : public MainWindowTest, public testing::WithParamInterface<PasteCase> { };
 
 TEST_P(PasteTest, KeepsOnlyTheFirstLineAndNoFilter)
 {

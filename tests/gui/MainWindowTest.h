@@ -23,11 +23,7 @@ protected:
 
     // The control declared as `name`; throws when the window has none.
     QWidget *control(const QString &name) const;
-    template<class T>
-    T *control(const QString &name) const
-    {
-        return qobject_cast<T *>(control(name));
-    }
+    template<class T> T *control(const QString &name) const { return qobject_cast<T *>(control(name)); }
 
     void showPage(const QString &caption);
     void click(const QString &button);

@@ -16,8 +16,8 @@
 
 namespace {
 
-const QString kDefaultsLine =
-    u"INSERT INTO `custom_armorsets` VALUES ('', '', '', '', '', '', '', '', '', '', '', '');"_qs;
+const QString kDefaultsLine
+    = u"INSERT INTO `custom_armorsets` VALUES ('', '', '', '', '', '', '', '', '', '', '', '');"_qs;
 
 class OutputPaneTest : public MainWindowTest {
 protected:
@@ -160,6 +160,24 @@ TEST_F(OutputPaneTest, AddThatWouldOverflowThePaneReportsAndChangesNothing)
     EXPECT_FALSE(none.has_value());
     EXPECT_EQ(pane->length(), TRichEdit::kCapacity);
     EXPECT_TRUE(pane->toPlainText().endsWith(u'\n' + kDefaultsLine));
+}
+
+TEST_F(OutputPaneTest, TypingAndPastingStopAtTheCapacity)
+{
+    QGuiApplication::clipboard()->setText(QString(TRichEdit::kCapacity + 10, u'x'));
+    QTest::mouseClick(pane->viewport(), Qt::LeftButton);
+    QTest::keyClick(pane, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(pane->length(), TRichEdit::kCapacity);
+    TypeText(pane, u"y"_qs);
+    QTest::keyClick(pane, Qt::Key_Return);
+    EXPECT_EQ(pane->length(), TRichEdit::kCapacity);
+    EXPECT_FALSE(pane->toPlainText().contains(u'y'));
+
+    // Typing over a selection replaces it, so that still goes in.
+    QTest::keyClick(pane, Qt::Key_Left, Qt::ShiftModifier);
+    TypeText(pane, u"y"_qs);
+    EXPECT_EQ(pane->length(), TRichEdit::kCapacity);
+    EXPECT_TRUE(pane->toPlainText().endsWith(u'y'));
 }
 
 } // namespace

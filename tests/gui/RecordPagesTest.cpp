@@ -23,7 +23,7 @@ QString NameOf(composer::Text text)
     return ToQString(text);
 }
 
-class WorkedExampleTest : public MainWindowTest, public testing::WithParamInterface<WorkedExample> {};
+class WorkedExampleTest : public MainWindowTest, public testing::WithParamInterface<WorkedExample> { };
 
 TEST_P(WorkedExampleTest, AddAppendsTheStatementAndLimparLinhasEmptiesOnlyThisPane)
 {
@@ -72,7 +72,7 @@ TEST_P(WorkedExampleTest, AddAppendsTheStatementAndLimparLinhasEmptiesOnlyThisPa
 INSTANTIATE_TEST_SUITE_P(Pages, WorkedExampleTest, testing::ValuesIn(kWorkedExamples),
     [](const testing::TestParamInfo<WorkedExample> &info) { return std::string(info.param.name); });
 
-class RecordPageTest : public MainWindowTest, public testing::WithParamInterface<const RecordPage *> {};
+class RecordPageTest : public MainWindowTest, public testing::WithParamInterface<const RecordPage *> { };
 
 TEST_P(RecordPageTest, TabVisitsTheControlsInTheirDeclaredOrder)
 {

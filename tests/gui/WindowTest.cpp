@@ -139,7 +139,8 @@ TEST_F(InfoPageTest, SentenceStandsOnOneLineInsideTheFrame)
     auto *sentence = control<QLabel>(u"Label81"_qs);
     EXPECT_EQ(frame->title(), u"Informações"_qs);
     EXPECT_EQ(frame->geometry(), QRect(3, 3, 807, 110));
-    EXPECT_EQ(sentence->text(), u"Aplicativo desenvolvido para ajudar a adaptar itens custom para o projeto Quarnet."_qs);
+    EXPECT_EQ(
+        sentence->text(), u"Aplicativo desenvolvido para ajudar a adaptar itens custom para o projeto Quarnet."_qs);
     EXPECT_FALSE(sentence->wordWrap());
     EXPECT_EQ(sentence->pos(), QPoint(208, 24));
     EXPECT_GE(sentence->width(), sentence->sizeHint().width());
