@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh build
-cmake --preset default
-cmake --build --preset default --target Varnholt
-exec build/default/src/Varnholt
+cmake --preset app
+cmake --build --preset app --target Varnholt
+exec build/app/src/Varnholt
