@@ -9,6 +9,8 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationName(u"Varnholt"_qs);
     setApplicationVersion(u"1.0.0.9"_qs);
     setOrganizationName(u"Quarnet"_qs);
+    // Lets desktops match the window to the installed desktop entry and icon.
+    setDesktopFileName(u"varnholt"_qs);
 
     // The window is laid out in pixels for 8-point Tahoma at 96 DPI (11 pixels
     // high); the program carries a metric-compatible Tahoma so that every

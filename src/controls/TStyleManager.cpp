@@ -1,12 +1,19 @@
 #include "TStyleManager.h"
 
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMetaEnum>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleFactory>
+#include <QTextStream>
 
 namespace {
 
@@ -64,6 +71,9 @@ bool TStyleManager::TrySetStyle(const QString &name, bool showErrorDialog)
         return false;
     }
     QApplication::setStyle(QStyleFactory::create(u"Fusion"_qs));
+    const QString palette = QFileInfo(path).path() + u'/' + QFileInfo(path).completeBaseName() + u".palette"_qs;
+    if (QFileInfo::exists(palette))
+        QApplication::setPalette(ReadPalette(palette));
     qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
     active() = QFileInfo(path).completeBaseName();
     return true;
@@ -72,4 +82,55 @@ bool TStyleManager::TrySetStyle(const QString &name, bool showErrorDialog)
 QString TStyleManager::activeStyle()
 {
     return active();
+}
+
+QPalette TStyleManager::ReadPalette(const QString &path, QStringList *problems)
+{
+    static const QRegularExpression heading(uR"(^\[(\w+)\]$)"_qs);
+    static const QRegularExpression entry(uR"(^(\w+)\s*=\s*(#[0-9A-Fa-f]{6})\s*(#.*)?$)"_qs);
+    const QMetaEnum groups = QMetaEnum::fromType<QPalette::ColorGroup>();
+    const QMetaEnum roles = QMetaEnum::fromType<QPalette::ColorRole>();
+    auto complain = [problems](const QString &problem) {
+        if (problems)
+            *problems << problem;
+    };
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        complain(u"cannot read "_qs + path);
+        return {};
+    }
+    QPalette palette;
+    // Colours for every group first, so that a group's own colours win
+    // wherever the file lists a group after [All].
+    std::vector<std::tuple<QPalette::ColorGroup, QPalette::ColorRole, QColor>> colours;
+    QPalette::ColorGroup group = QPalette::NColorGroups; // none yet
+    QTextStream in(&file);
+    for (QString line; in.readLineInto(&line);) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        if (const auto h = heading.match(line); h.hasMatch()) {
+            bool ok = false;
+            group = QPalette::ColorGroup(groups.keyToValue(h.captured(1).toLatin1().constData(), &ok));
+            if (!ok) {
+                complain(u"no colour group named "_qs + h.captured(1));
+                group = QPalette::NColorGroups;
+            }
+            continue;
+        }
+        const auto e = entry.match(line);
+        bool ok = false;
+        const int role = e.hasMatch() ? roles.keyToValue(e.captured(1).toLatin1().constData(), &ok) : -1;
+        if (group == QPalette::NColorGroups || !ok) {
+            complain(u"not a colour of a known role and group: "_qs + line);
+            continue;
+        }
+        colours.emplace_back(group, QPalette::ColorRole(role), QColor(e.captured(2)));
+    }
+    std::stable_partition(
+        colours.begin(), colours.end(), [](const auto &colour) { return std::get<0>(colour) == QPalette::All; });
+    for (const auto &[colourGroup, role, colour] : colours)
+        palette.setColor(colourGroup, role, colour);
+    return palette;
 }

@@ -2,9 +2,13 @@
 
 #include <QString>
 
+#include <QPalette>
+#include <QStringList>
+
 // Looks up and applies the visual styles that the program carries. A style
 // is a Qt style sheet named after the style, "<Name>.qss", in the style
-// directory; it is drawn over the Fusion widget style.
+// directory, with its colours in "<Name>.palette" beside it; it is drawn
+// over the Fusion widget style.
 class TStyleManager {
 public:
     // Where the carried styles are looked up; the program's own resources
@@ -20,4 +24,10 @@ public:
 
     // The name of the active style, empty while none is.
     static QString activeStyle();
+
+    // Reads a palette file: "[All]" or "[Disabled]" (or another colour
+    // group) headings over "Role = #RRGGBB" lines, where Role names a
+    // QPalette::ColorRole; "#" starts a comment. Lines that are none of
+    // these are described in `problems`.
+    static QPalette ReadPalette(const QString &path, QStringList *problems = nullptr);
 };
