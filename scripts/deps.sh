@@ -6,7 +6,7 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-wine)
 test=("${build[@]}" libgtest-dev libgmock-dev mariadb-server mariadb-client libmariadb-dev
-      binutils-mingw-w64-x86-64 desktop-file-utils appstream)
+      binutils-mingw-w64-x86-64 desktop-file-utils appstream clang-format)
 bench=("${build[@]}" libbenchmark-dev libx11-dev xvfb)
 screenshots=("${build[@]}" xvfb xdotool imagemagick x11-utils)
 

@@ -64,7 +64,7 @@ const StatementCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, StatementTest, testing::ValuesIn(kWorkedExamples),
-                         [](const testing::TestParamInfo<StatementCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<StatementCase> &info) { return std::string(info.param.name); });
 INSTANTIATE_TEST_SUITE_P(Pages, StatementTest, testing::ValuesIn(kCases),
     [](const testing::TestParamInfo<StatementCase> &info) { return std::string(info.param.name); });
 
