@@ -9,6 +9,7 @@
 
 #include <QDesktopServices>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -136,7 +137,11 @@ TMain::TMain(QWidget *parent)
     Image1->setObjectName(u"Image1"_qs);
     Image1->setGeometry(0, 0, 838, 95);
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(QPixmap(u":/banner.bmp"_qs));
+    // Named as the BMP it is, the banner is decoded without Qt first asking
+    // every image plugin whether it can read it.
+    QImageReader banner(u":/banner.bmp"_qs, "bmp");
+    banner.setAutoDetectImageFormat(false);
+    Image1->setPixmap(QPixmap::fromImage(banner.read()));
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(u"PageControl1"_qs);
@@ -204,6 +209,10 @@ QWidget *TMain::buildInfoPage(std::vector<QWidget *> &focusOrder)
     auto *group = new QGroupBox(u"Informações"_qs, page);
     group->setObjectName(u"GroupBox1"_qs);
     group->setGeometry(3, 3, 807, 110);
+    // Fusion stands a group box's caption above its frame; this one sets it
+    // into the frame's top edge at the left.
+    group->setStyleSheet(u"QGroupBox { border: 1px solid palette(light); border-radius: 2px; margin-top: 6px; }"
+                         u"QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }"_qs);
 
     auto *sentence
         = new QLabel(u"Aplicativo desenvolvido para ajudar a adaptar itens custom para o projeto Quarnet."_qs, group);

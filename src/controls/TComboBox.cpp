@@ -2,8 +2,11 @@
 
 #include "SingleLineValidator.h"
 
+#include <QApplication>
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 
 TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
 {

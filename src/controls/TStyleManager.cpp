@@ -29,15 +29,17 @@ QString &active()
     return name;
 }
 
-// The path of the style sheet called `name`, without regard to case; empty
-// when there is none.
+constexpr QStringView kSuffix = u".palette";
+
+// The path of the style called `name`, without regard to case; empty when
+// there is none.
 QString findStyle(const QString &name)
 {
     const QDir dir(directory());
-    const QStringList sheets = dir.entryList({u"*.qss"_qs}, QDir::Files);
-    for (const QString &sheet : sheets) {
-        if (QStringView(sheet).chopped(4).compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(sheet);
+    const QStringList styles = dir.entryList({u'*' + kSuffix.toString()}, QDir::Files);
+    for (const QString &style : styles) {
+        if (QStringView(style).chopped(kSuffix.size()).compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(style);
     }
     return {};
 }
@@ -64,17 +66,15 @@ QString TStyleManager::styleDirectory()
 bool TStyleManager::TrySetStyle(const QString &name, bool showErrorDialog)
 {
     const QString path = findStyle(name);
-    QFile sheet(path);
-    if (path.isEmpty() || !sheet.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QStringList problems;
+    const QPalette palette = path.isEmpty() ? QPalette() : ReadPalette(path, &problems);
+    if (path.isEmpty() || !problems.isEmpty()) {
         if (showErrorDialog)
             showNotFound(name);
         return false;
     }
     QApplication::setStyle(QStyleFactory::create(u"Fusion"_qs));
-    const QString palette = QFileInfo(path).path() + u'/' + QFileInfo(path).completeBaseName() + u".palette"_qs;
-    if (QFileInfo::exists(palette))
-        QApplication::setPalette(ReadPalette(palette));
-    qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    QApplication::setPalette(palette);
     active() = QFileInfo(path).completeBaseName();
     return true;
 }

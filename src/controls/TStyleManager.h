@@ -6,9 +6,10 @@
 #include <QStringList>
 
 // Looks up and applies the visual styles that the program carries. A style
-// is a Qt style sheet named after the style, "<Name>.qss", in the style
-// directory, with its colours in "<Name>.palette" beside it; it is drawn
-// over the Fusion widget style.
+// is a palette file named after the style, "<Name>.palette", in the style
+// directory, drawn with the Fusion widget style. (A palette rather than a
+// style sheet: an application-wide sheet makes every widget's construction
+// several times dearer, and the window has a few hundred of them.)
 class TStyleManager {
 public:
     // Where the carried styles are looked up; the program's own resources

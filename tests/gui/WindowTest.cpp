@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -158,7 +159,8 @@ TEST_F(StyleTest, MissingStyleIsReportedAndLeavesTheLookAlone)
 {
     QTemporaryDir empty;
     TStyleManager::setStyleDirectory(empty.path());
-    const QString sheet = qApp->styleSheet();
+    const QPalette palette = QApplication::palette();
+    const QString style = QApplication::style()->name();
     bool set = true;
     const auto shown = WhileMessageShown([&set] { set = TStyleManager::TrySetStyle(u"Carbon"_qs, true); });
     EXPECT_FALSE(set);
@@ -167,7 +169,8 @@ TEST_F(StyleTest, MissingStyleIsReportedAndLeavesTheLookAlone)
     EXPECT_EQ(shown->text, u"Style 'Carbon' not found"_qs);
     EXPECT_EQ(shown->icon, QMessageBox::Critical);
     EXPECT_EQ(shown->buttons, QStringList{u"&Close"_qs});
-    EXPECT_EQ(qApp->styleSheet(), sheet);
+    EXPECT_EQ(QApplication::palette(), palette);
+    EXPECT_EQ(QApplication::style()->name(), style);
 
     // Without the error dialog nothing is shown at all.
     EXPECT_FALSE(WhileMessageShown([] { TStyleManager::TrySetStyle(u"Carbon"_qs, false); }).has_value());
@@ -175,9 +178,11 @@ TEST_F(StyleTest, MissingStyleIsReportedAndLeavesTheLookAlone)
 
 TEST_F(StyleTest, StyleNameIsFoundWithoutRegardToCase)
 {
+    QApplication::setPalette(QPalette());
     EXPECT_TRUE(TStyleManager::TrySetStyle(u"cARBON"_qs, false));
     EXPECT_EQ(TStyleManager::activeStyle(), u"Carbon"_qs);
-    EXPECT_FALSE(qApp->styleSheet().isEmpty());
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(u"#2B2D31"_qs));
+    EXPECT_EQ(QApplication::style()->name(), u"fusion"_qs);
 }
 
 } // namespace
