@@ -16,7 +16,6 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
     // high); the program carries a metric-compatible Tahoma so that every
     // label measures the same on machines that lack the font.
     QFontDatabase::addApplicationFont(u":/fonts/tahoma.ttf"_qs);
-    QFontDatabase::addApplicationFont(u":/fonts/tahomabd.ttf"_qs);
     QFont font(u"Tahoma"_qs);
     font.setPixelSize(11);
     setFont(font);

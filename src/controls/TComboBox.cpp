@@ -8,9 +8,30 @@
 #include <QLineEdit>
 #include <QPointer>
 
+namespace {
+
+// QComboBox gives an edit part that has no completer one of its own, with a
+// popup list, only for setCompleter(nullptr) to drop it again below. Lending
+// every edit part this one idle completer for that moment spares the window
+// a few hundred widgets.
+QCompleter *IdleCompleter()
+{
+    static QPointer<QCompleter> completer;
+    if (!completer)
+        completer = new QCompleter(qApp);
+    return completer;
+}
+
+} // namespace
+
 TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
 {
-    setEditable(true);
+    // Giving the edit part directly makes the list editable without building
+    // its popup up front, as setEditable() would.
+    auto *edit = new QLineEdit(this);
+    edit->setCompleter(IdleCompleter());
+    edit->setValidator(new SingleLineValidator(edit));
+    setLineEdit(edit);
     setInsertPolicy(NoInsert);
     setMaxVisibleItems(8);
     // QComboBox matches an edited text against the choices with its
@@ -18,7 +39,6 @@ TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
     // choice. Without a completer that match is exact, which leaves every
     // typed text alone; completion is done below instead.
     setCompleter(nullptr);
-    lineEdit()->setValidator(new SingleLineValidator(lineEdit()));
 }
 
 void TComboBox::keyPressEvent(QKeyEvent *event)
