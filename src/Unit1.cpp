@@ -108,7 +108,10 @@ QWidget *CreateInput(QWidget *page, const InputDecl &decl)
     auto *label = Create<QLabel>(page, decl.label.name, decl.label.place);
     label->setText(ToQString(decl.label.caption));
     // A label is as wide as its caption, which the declared width expects.
-    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    // (Measured with the font's metrics: a label's own size hint lays its
+    // text out three times over.)
+    const QRect text = label->fontMetrics().boundingRect(QRect(), Qt::TextSingleLine, label->text());
+    label->resize(std::max(label->width(), text.width()), label->height());
     label->setBuddy(input);
     input->setAccessibleName(label->text());
     return input;
