@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
-#include <QTextEdit>
 
 namespace {
 

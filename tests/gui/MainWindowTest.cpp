@@ -1,5 +1,7 @@
 #include "MainWindowTest.h"
 
+#include "TRichEdit.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -7,7 +9,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 
 #include <stdexcept>
@@ -85,7 +86,7 @@ QString MainWindowTest::focusName() const
 
 QString MainWindowTest::paneText(const QString &pane) const
 {
-    return control<QTextEdit>(pane)->toPlainText();
+    return control<TRichEdit>(pane)->toPlainText();
 }
 
 std::optional<ShownMessage> WhileMessageShown(const std::function<void()> &action)

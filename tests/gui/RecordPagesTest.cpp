@@ -9,7 +9,6 @@
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QTest>
-#include <QTextEdit>
 #include <QToolTip>
 
 #include <algorithm>
