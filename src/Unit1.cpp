@@ -79,6 +79,13 @@ QPushButton *CreateButton(QWidget *parent, QStringView name, QStringView caption
     return button;
 }
 
+void AddPage(QTabWidget *pages, const QString &name, const QString &caption)
+{
+    auto *page = new QWidget;
+    page->setObjectName(name);
+    pages->addTab(page, caption);
+}
+
 QWidget *CreateInput(QWidget *page, const InputDecl &decl)
 {
     const TypingRules rules{decl.maxLength, decl.digitsOnly};
@@ -124,6 +131,20 @@ QString InputText(const QWidget *input)
     return static_cast<const QComboBox *>(input)->currentText();
 }
 
+// The program icon's three images. Read from their PNG copies, which Qt
+// decodes itself, rather than from the .ico file, which would load an image
+// plugin at every start.
+QIcon MainIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 64}) {
+        QImageReader image(u":/icons/hicolor/%1x%1/apps/varnholt.png"_qs.arg(size), "png");
+        image.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(image.read()));
+    }
+    return icon;
+}
+
 } // namespace
 
 TMain::TMain(QWidget *parent)
@@ -133,7 +154,7 @@ TMain::TMain(QWidget *parent)
 {
     setObjectName(u"Main"_qs);
     setWindowTitle(u"Varnholt Quarnet"_qs);
-    setWindowIcon(QIcon(u":/mainicon.ico"_qs));
+    setWindowIcon(MainIcon());
     setFixedSize(838, 578);
 
     Image1 = new QLabel(this);
@@ -152,22 +173,40 @@ TMain::TMain(QWidget *parent)
     PageControl1->setLayoutDirection(Qt::LeftToRight);
     PageControl1->setUsesScrollButtons(false);
 
-    std::vector<QWidget *> focusOrder = {PageControl1};
     for (const RecordPageWiring &wiring : kWiring)
-        PageControl1->addTab(buildRecordPage(*wiring.page, focusOrder), ToQString(wiring.page->caption));
-    PageControl1->addTab(buildInfoPage(focusOrder), u"Info"_qs);
+        AddPage(PageControl1, ToQString(wiring.page->name), ToQString(wiring.page->caption));
+    AddPage(PageControl1, u"Info"_qs, u"Info"_qs);
     PageControl1->setCurrentIndex(0);
-    for (std::size_t i = 1; i < focusOrder.size(); ++i)
-        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+
+    // The page in front is built now and the four behind it as soon as the
+    // event loop starts, which lets the window reach the screen sooner. No
+    // input can come before them: the call is the first event waiting. The
+    // focus order is set once every control exists.
+    m_focusOrder = {PageControl1};
+    buildRecordPage(*kWiring[0].page, PageControl1->widget(0));
+    QMetaObject::invokeMethod(this, &TMain::buildPagesBehind, Qt::QueuedConnection);
 
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
 }
 
-QWidget *TMain::buildRecordPage(const RecordPage &decl, std::vector<QWidget *> &focusOrder)
+void TMain::buildPagesBehind()
 {
-    auto *page = new QWidget;
-    page->setObjectName(ToQString(decl.name));
+    for (int i = 1; i < int(std::size(kWiring)); ++i)
+        buildRecordPage(*kWiring[i].page, PageControl1->widget(i));
+    buildInfoPage(PageControl1->widget(int(std::size(kWiring))));
+    chainFocusOrder();
+}
 
+// Tab and Shift+Tab walk from the tab strip through each page's controls in
+// their declared order.
+void TMain::chainFocusOrder()
+{
+    for (std::size_t i = 1; i < m_focusOrder.size(); ++i)
+        setTabOrder(m_focusOrder[i - 1], m_focusOrder[i]);
+}
+
+void TMain::buildRecordPage(const RecordPage &decl, QWidget *page)
+{
     RecordPageWidgets widgets{&decl, {}, nullptr};
     std::vector<std::pair<int, QWidget *>> focusable;
     for (const InputDecl &input : decl.inputs) {
@@ -198,17 +237,13 @@ QWidget *TMain::buildRecordPage(const RecordPage &decl, std::vector<QWidget *> &
     focusable.emplace_back(decl.pane.tabOrder, widgets.pane);
     std::sort(focusable.begin(), focusable.end());
     for (const auto &entry : focusable)
-        focusOrder.push_back(entry.second);
+        m_focusOrder.push_back(entry.second);
 
     m_recordPages.push_back(std::move(widgets));
-    return page;
 }
 
-QWidget *TMain::buildInfoPage(std::vector<QWidget *> &focusOrder)
+void TMain::buildInfoPage(QWidget *page)
 {
-    auto *page = new QWidget;
-    page->setObjectName(u"Info"_qs);
-
     auto *group = new QGroupBox(u"Informações"_qs, page);
     group->setObjectName(u"GroupBox1"_qs);
     group->setGeometry(3, 3, 807, 110);
@@ -229,9 +264,8 @@ QWidget *TMain::buildInfoPage(std::vector<QWidget *> &focusOrder)
     QPushButton *topic = CreateButton(page, u"Button3", u"Visitar Tópico", QRect(416, 55, 105, 34));
     connect(topic, &QPushButton::clicked, this, [this, topic] { Button3Click(topic); });
 
-    focusOrder.push_back(developer);
-    focusOrder.push_back(topic);
-    return page;
+    m_focusOrder.push_back(developer);
+    m_focusOrder.push_back(topic);
 }
 
 const TMain::RecordPageWidgets &TMain::widgetsOf(const RecordPage &page) const

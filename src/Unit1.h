@@ -40,8 +40,10 @@ private:
         TRichEdit *pane;
     };
 
-    QWidget *buildRecordPage(const composer::RecordPage &page, std::vector<QWidget *> &focusOrder);
-    QWidget *buildInfoPage(std::vector<QWidget *> &focusOrder);
+    void buildRecordPage(const composer::RecordPage &decl, QWidget *page);
+    void buildInfoPage(QWidget *page);
+    void buildPagesBehind();
+    void chainFocusOrder();
     const RecordPageWidgets &widgetsOf(const composer::RecordPage &page) const;
     void AddStatement(const composer::RecordPage &page);
     void ClearPane(const composer::RecordPage &page);
@@ -49,4 +51,5 @@ private:
     QLabel *Image1;
     QTabWidget *PageControl1;
     std::vector<RecordPageWidgets> m_recordPages;
+    std::vector<QWidget *> m_focusOrder; // from the tab strip, page by page
 };

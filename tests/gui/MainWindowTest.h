@@ -12,7 +12,6 @@
 #include <memory>
 #include <optional>
 
-
 // Builds a fresh main window for every test, shows it and makes it the
 // active window, so that clicks and keys reach it as a user's would.
 class MainWindowTest : public testing::Test {

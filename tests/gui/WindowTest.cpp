@@ -33,7 +33,7 @@ TEST_F(MainWindowTest, WindowIsFixedCentredAndCaptioned)
     const QMargins frame = main->windowHandle()->frameMargins();
     EXPECT_LE(std::abs(offCentre.x()), frame.left() + frame.right() + 1);
     EXPECT_LE(std::abs(offCentre.y()), frame.top() + frame.bottom() + 1);
-    EXPECT_FALSE(main->windowIcon().isNull());
+    EXPECT_EQ(main->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}}));
 
     const QFontInfo font(main->font());
     EXPECT_EQ(font.family(), u"Tahoma"_qs);
