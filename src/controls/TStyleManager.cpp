@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QStyleFactory>
 #include <QTextStream>
+#include <QToolTip>
 
 namespace {
 
@@ -75,6 +76,8 @@ bool TStyleManager::TrySetStyle(const QString &name, bool showErrorDialog)
     }
     QApplication::setStyle(QStyleFactory::create(u"Fusion"_qs));
     QApplication::setPalette(palette);
+    // Tooltips keep a palette of their own unless told.
+    QToolTip::setPalette(palette);
     active() = QFileInfo(path).completeBaseName();
     return true;
 }

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QImage>
 #include <QMimeData>
 #include <QScrollBar>
@@ -38,6 +39,16 @@ protected:
 
     TRichEdit *pane = nullptr;
 };
+
+TEST_F(OutputPaneTest, WritesInTheHighlightColourOnTheWindowColour)
+{
+    const QPalette style = QApplication::palette();
+    EXPECT_EQ(pane->palette().color(QPalette::Text), style.color(QPalette::Highlight));
+    EXPECT_EQ(pane->palette().color(QPalette::Base), style.color(QPalette::Base));
+    const QFontInfo font(pane->font());
+    EXPECT_EQ(font.family(), u"Tahoma"_qs);
+    EXPECT_EQ(font.pixelSize(), 11);
+}
 
 TEST_F(OutputPaneTest, AddPutsTheStatementOnItsOwnLineAfterTypedText)
 {

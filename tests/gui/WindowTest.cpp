@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QUrl>
 #include <QWindow>
 
@@ -183,6 +184,7 @@ TEST_F(StyleTest, StyleNameIsFoundWithoutRegardToCase)
     EXPECT_EQ(TStyleManager::activeStyle(), u"Carbon"_qs);
     EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(u"#2B2D31"_qs));
     EXPECT_EQ(QApplication::style()->name(), u"fusion"_qs);
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QApplication::palette().color(QPalette::ToolTipBase));
 }
 
 } // namespace
