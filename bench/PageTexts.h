@@ -15,10 +15,7 @@ struct Typed {
     composer::Text text;
 };
 
-inline QString ToQString(composer::Text text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
+using composer::ToQString;
 
 // The input texts of `page` as the window starts with them, every input at
 // its declared default, with `typed` written over them by control name.

@@ -25,6 +25,7 @@ using composer::InputDecl;
 using composer::InputKind;
 using composer::Placement;
 using composer::RecordPage;
+using composer::ToQString;
 
 // The forum that both Info page buttons lead to.
 constexpr QStringView kForumHost = u"www.quarnet.com.br";
@@ -34,11 +35,6 @@ constexpr QStringView kTopicPath = u"/forum/index.php?/topic/93-quarnet-varnholt
 QUrl ForumUrl(QStringView path)
 {
     return QUrl(u"http://"_qs + kForumHost.toString() + path.toString());
-}
-
-QString ToQString(composer::Text text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
 
 QRect ToRect(Placement place)

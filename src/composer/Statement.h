@@ -9,6 +9,11 @@ namespace composer {
 
 using Text = std::u16string_view;
 
+inline QString ToQString(Text text)
+{
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
 // One value of an INSERT statement and the text written right after it.
 struct ValueSlot {
     enum class Source { Input, Fixed };

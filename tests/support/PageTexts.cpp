@@ -2,11 +2,6 @@
 
 #include <stdexcept>
 
-QString ToQString(composer::Text text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
-
 std::vector<QString> PageTexts(const composer::RecordPage &page, const TextOverrides &overrides)
 {
     std::vector<QString> texts;

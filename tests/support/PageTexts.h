@@ -10,7 +10,7 @@
 
 using TextOverrides = std::vector<std::pair<QString, QString>>;
 
-QString ToQString(composer::Text text);
+using composer::ToQString;
 
 // The input texts of `page` as the window starts with them (every input at
 // its declared default), with `overrides` typed over them by control name.
