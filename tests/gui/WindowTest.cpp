@@ -1,6 +1,7 @@
 // The window as a whole, the Info page's links and the style at start-up.
 
 #include "MainWindowTest.h"
+#include "TApplication.h"
 #include "TStyleManager.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <QUrl>
 #include <QWindow>
@@ -149,6 +151,19 @@ TEST_F(InfoPageTest, SentenceStandsOnOneLineInsideTheFrame)
     EXPECT_TRUE(frame->contentsRect().contains(sentence->geometry()));
     EXPECT_EQ(control(u"Button2"_qs)->geometry(), QRect(296, 55, 105, 34));
     EXPECT_EQ(control(u"Button3"_qs)->geometry(), QRect(416, 55, 105, 34));
+}
+
+TEST(Run, ClosingTheWindowEndsTheRunWithExitCodeZero)
+{
+    TMain window;
+    // The user closes the window as soon as it is up; nothing is asked.
+    QTimer::singleShot(0, &window, [&window] {
+        EXPECT_TRUE(window.isVisible());
+        window.close();
+    });
+    auto *application = static_cast<TApplication *>(QCoreApplication::instance());
+    EXPECT_EQ(application->Run(window), 0);
+    EXPECT_FALSE(window.isVisible());
 }
 
 class StyleTest : public testing::Test {
