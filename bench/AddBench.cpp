@@ -7,12 +7,11 @@
 // is undone and the repaint it asked for is delivered, so that every
 // iteration starts from the same, laid out pane.
 
+#include "OffscreenApplication.h"
 #include "PageTexts.h"
 #include "RecordPage.h"
 #include "Statement.h"
-#include "TApplication.h"
 #include "TRichEdit.h"
-#include "TStyleManager.h"
 #include "Unit1.h"
 
 #include <QTextDocument>
@@ -86,9 +85,7 @@ int main(int argc, char **argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
 
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    TStyleManager::TrySetStyle(u"Carbon"_qs, false);
+    OffscreenApplication application(argc, argv);
     auto window = std::make_unique<TMain>();
     window->show();
     QCoreApplication::processEvents();
@@ -97,9 +94,5 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("Add/Empty", Add, qsizetype(0))->UseManualTime();
     benchmark::RegisterBenchmark("Add/HalfFull", Add, TRichEdit::kCapacity / 2)->UseManualTime();
     benchmark::RegisterBenchmark("Add/NearlyFull", Add, TRichEdit::kCapacity)->UseManualTime();
-    benchmark::AddCustomContext("style",
-        TStyleManager::activeStyle().isEmpty() ? std::string("none") : TStyleManager::activeStyle().toStdString());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks();
 }

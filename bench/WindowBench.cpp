@@ -3,8 +3,7 @@
 // timed. The application object and the style are set up once, before any
 // benchmark, as the program does before it builds its window.
 
-#include "TApplication.h"
-#include "TStyleManager.h"
+#include "OffscreenApplication.h"
 #include "Unit1.h"
 
 #include <QElapsedTimer>
@@ -98,9 +97,7 @@ int main(int argc, char **argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
 
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    TStyleManager::TrySetStyle(u"Carbon"_qs, false);
+    OffscreenApplication application(argc, argv);
 
     // The very first window of the process also pays for what Qt sets up on
     // first use (font fallbacks, style caches); its figure is reported apart.
@@ -110,9 +107,5 @@ int main(int argc, char **argv)
         ->Repetitions(1);
     benchmark::RegisterBenchmark("Window/Construct", Construct)->UseManualTime();
     benchmark::RegisterBenchmark("Window/FirstPaint", FirstPaint)->UseManualTime();
-    benchmark::AddCustomContext("style",
-        TStyleManager::activeStyle().isEmpty() ? std::string("none") : TStyleManager::activeStyle().toStdString());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks();
 }
